@@ -6,6 +6,11 @@
 
 namespace kc {
 
+// Chooses the media engine before the first player exists: the GStreamer one, unless the
+// environment already names another (the FFmpeg one aborts on machines without a sound device).
+// main() calls it before the application object is made.
+void preparePlayers();
+
 class MediaPlayer;
 class FlashPlayer;
 
