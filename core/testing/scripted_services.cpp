@@ -10,7 +10,7 @@ std::optional<QString> ScriptedServices::openFile(const FileDialogRequest& r) {
     ADD_FAILURE() << "unexpected open dialog: " << r.title.toStdString();
     return std::nullopt;
   }
-  auto a = opens_.front();
+  std::optional<QString> a = std::move(opens_.front());
   opens_.pop_front();
   return a;
 }
@@ -21,7 +21,7 @@ std::optional<QString> ScriptedServices::saveFile(const FileDialogRequest& r) {
     ADD_FAILURE() << "unexpected save dialog: " << r.title.toStdString();
     return std::nullopt;
   }
-  auto a = saves_.front();
+  std::optional<QString> a = std::move(saves_.front());
   saves_.pop_front();
   return a;
 }

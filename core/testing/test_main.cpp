@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
   QDir().mkpath(QString::fromLocal8Bit(runtime));
   setenv("XDG_RUNTIME_DIR", runtime.constData(), 0);
   setenv("QT_MEDIA_BACKEND", "gstreamer", 0);
+  setenv("KELVORA_PROGRAM_DIR", KELVORA_PROGRAM_DIR, 0);
+  setenv("KELVORA_SOURCE_DIR", KELVORA_SOURCE_DIR, 0);
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelvora Crossword"));
