@@ -17,6 +17,9 @@ class CellLabel : public VnLabel {
   void setBackColour(std::int32_t value);
   std::int32_t backColour() const { return backColour_; }
 
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+
  private:
   std::int32_t backColour_ = 0xFFFFFF;
 };
