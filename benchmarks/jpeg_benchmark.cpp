@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "benchmarks/ratio_reporter.h"
+
 #include <benchmark/benchmark.h>
 #include <turbojpeg.h>
 
@@ -130,54 +132,20 @@ BENCHMARK(BM_WriteJpeg)->Unit(benchmark::kMillisecond)->Repetitions(7);
 BENCHMARK(BM_BareEncoder)->Unit(benchmark::kMillisecond)->Repetitions(7);
 BENCHMARK(BM_QImageSave)->Unit(benchmark::kMillisecond)->Repetitions(7);
 
-// Keeps the median of each benchmark (or its only run) for the ratios: wall time, which includes
-// the file system, and CPU time, which is steadier on a loaded machine.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  struct Times {
-    double real = 0, cpu = 0;
-  };
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      const std::string name = run.run_name.function_name;
-      if (run.error_occurred) continue;
-      const Times t{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-        median[name] = t;
-      else if (run.run_type == Run::RT_Iteration && !median.count(name))
-        single[name] = t;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  Times times(const std::string& name) const {
-    if (auto it = median.find(name); it != median.end()) return it->second;
-    if (auto it = single.find(name); it != single.end()) return it->second;
-    return {};
-  }
-  std::map<std::string, Times> median, single;
-};
-
-void printRatio(const char* label, RatioReporter::Times a, RatioReporter::Times b,
-                const char* target) {
-  if (a.real <= 0 || b.real <= 0) return;
-  std::printf("  ratio %-30s = %.3f wall, %.3f CPU%s\n", label, a.real / b.real, a.cpu / b.cpu,
-              target);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QGuiApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  kc::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
 
   const auto write = reporter.times("BM_WriteJpeg");
   std::printf("\n834 x 598 at quality 100 (medians):\n");
-  printRatio("WriteJpeg / bare encoder", write, reporter.times("BM_BareEncoder"),
+  kc::bench::printRatio("WriteJpeg / bare encoder", write, reporter.times("BM_BareEncoder"),
              "  (target <= 1.05)");
-  printRatio("WriteJpeg / QImage::save", write, reporter.times("BM_QImageSave"), "");
+  kc::bench::printRatio("WriteJpeg / QImage::save", write, reporter.times("BM_QImageSave"), "");
   benchmark::Shutdown();
   return 0;
 }
