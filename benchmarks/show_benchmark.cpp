@@ -50,9 +50,9 @@ QString programFolder() {
 
 // A full puzzle: twelve rows of up to 14 letters, every row with its key cell.
 QString writePuzzle(const QTemporaryDir& dir) {
-  const char* answers[] = {"   MATTROI", "  SAOTHUY", "    TRAIDAT", " SAOHOA", "  MOCTINH",
-                           "THOTINH", "   THIENVUONG", "  HAIVUONG", "   DIEMVUONG", "SAOCHOI",
-                           "  THIENHA", "   VUTRU"};
+  const char* answers[] = {"   MATTROI",   "  SAOTHUY", "    TRAIDAT",   " SAOHOA",
+                           "  MOCTINH",    "THOTINH",   "   THIENVUONG", "  HAIVUONG",
+                           "   DIEMVUONG", "SAOCHOI",   "  THIENHA",     "   VUTRU"};
   QByteArray text = "12\r\n";
   for (const char* a : answers) text += QByteArray(a) + "\r\n";
   for (int r = 1; r <= 12; ++r) text += "Question " + QByteArray::number(r) + "\r\n";
@@ -207,10 +207,11 @@ int idle(int seconds) {
   QCoreApplication::exec();
   const double cpu = cpuSeconds() - cpu0;
   const double elapsed = wall.elapsed() / 1000.0;
-  std::printf("show idle %.1f s on %s: CPU %.2f %% of one core (target <= 3 %%), "
-              "peak RSS %.1f MB (target <= 150 MB)\n",
-              elapsed, qPrintable(QGuiApplication::platformName()), 100.0 * cpu / elapsed,
-              peakRssKb() / 1024.0);
+  std::printf(
+      "show idle %.1f s on %s: CPU %.2f %% of one core (target <= 3 %%), "
+      "peak RSS %.1f MB (target <= 150 MB)\n",
+      elapsed, qPrintable(QGuiApplication::platformName()), 100.0 * cpu / elapsed,
+      peakRssKb() / 1024.0);
   return 0;
 }
 

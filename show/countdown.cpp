@@ -54,8 +54,7 @@ void Countdown::start() {
 }
 
 void Countdown::dropTick() {
-  const int step =
-      isShow() ? timing::kClockDropTwips : timing::kPictureClockDropTwips;
+  const int step = isShow() ? timing::kClockDropTwips : timing::kPictureClockDropTwips;
   twips::setTop(p_.clock, twips::top(p_.clock) + step);
   if (twips::top(p_.clock) < 0) return;
   p_.drop->stop();

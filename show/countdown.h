@@ -29,8 +29,8 @@ class Countdown {
   struct Parts {
     QWidget* clock = nullptr;
     VnLabel* seconds = nullptr;
-    QTimer* drop = nullptr;   // Timer3
-    QTimer* count = nullptr;  // Timer4
+    QTimer* drop = nullptr;          // Timer3
+    QTimer* count = nullptr;         // Timer4
     MediaPlayer* ticking = nullptr;  // pl1 (show only)
     MediaPlayer* bell = nullptr;     // pl2 (show only)
   };

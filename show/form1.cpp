@@ -38,11 +38,15 @@ constexpr int kHeight = presentation::kWindowHeight;
 // Row labels: "1".."9" are one digit wide, "10".."12" two.
 constexpr int labelLeft(int row) {
   switch (row) {
-    case 1: return 2940;
+    case 1:
+      return 2940;
     case 10:
-    case 12: return 2850;
-    case 11: return 2820;
-    default: return 2970;
+    case 12:
+      return 2850;
+    case 11:
+      return 2820;
+    default:
+      return 2970;
   }
 }
 constexpr int labelWidth(int row) { return row < 10 ? 270 : 540; }
@@ -619,8 +623,7 @@ void Form1::timer3Tick() { countdown_->dropTick(); }
 void Form1::timer4Tick() { countdown_->countTick(); }
 
 void Form1::timer5Tick() {
-  std::mt19937 random(
-      static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFF));
+  std::mt19937 random(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFF));
   const double x = std::uniform_real_distribution<double>(0.0, 1.0)(random);
   // Halves to even, as the old conversion rounded.
   styleNumber_ = int(std::nearbyint(x * 10));

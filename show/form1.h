@@ -36,14 +36,14 @@ class Form1 : public Window {
   static constexpr int kRows = 12;
   static constexpr int kPositions = 18;
   // Places of the board, in twips.
-  static constexpr int kCellTop = 1860;      // row 1's cells
-  static constexpr int kRowPitch = 700;      // from one row to the next
+  static constexpr int kCellTop = 1860;  // row 1's cells
+  static constexpr int kRowPitch = 700;  // from one row to the next
   static constexpr int kCellHeight = 630;
-  static constexpr int kLabelTop = 1920;     // row 1's number
-  static constexpr int kButtonOffset = 67;   // verdict buttons centred on their row
+  static constexpr int kLabelTop = 1920;    // row 1's number
+  static constexpr int kButtonOffset = 67;  // verdict buttons centred on their row
   static constexpr int kRightLeft = 13860;
   static constexpr int kWrongLeft = 14550;
-  static constexpr int kSidePanelStrip = 200;  // what shows of the side panel when pulled in
+  static constexpr int kSidePanelStrip = 200;        // what shows of the side panel when pulled in
   static constexpr std::int32_t kHighlight = 33023;  // orange: the row under the mouse
 
   explicit Form1(Program& program);

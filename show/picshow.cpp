@@ -92,10 +92,14 @@ void Picshow::build() {
 
 QTimer* Picshow::timer(int n) const {
   switch (n) {
-    case 1: return timer1_;
-    case 3: return timer3_;
-    case 4: return timer4_;
-    default: return nullptr;
+    case 1:
+      return timer1_;
+    case 3:
+      return timer3_;
+    case 4:
+      return timer4_;
+    default:
+      return nullptr;
   }
 }
 

@@ -8,10 +8,10 @@ inline constexpr int kWindowWidth = 15405;
 inline constexpr int kWindowHeight = 11520;
 
 // First style: the strip picture and the question slide in from the left.
-inline constexpr int kStripStart = -2400;    // where both start
-inline constexpr int kStripStep = 100;       // twips per tick
-inline constexpr int kStripImageEnd = 60;    // where the strip picture stops
-inline constexpr int kStripTextEnd = 100;    // where the question stops
+inline constexpr int kStripStart = -2400;  // where both start
+inline constexpr int kStripStep = 100;     // twips per tick
+inline constexpr int kStripImageEnd = 60;  // where the strip picture stops
+inline constexpr int kStripTextEnd = 100;  // where the question stops
 
 struct Strip {
   int imageLeft;

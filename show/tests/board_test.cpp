@@ -46,18 +46,29 @@ TEST_F(Board, RowTextsFillTheirCells) {
     bool rowShown;
   };
   const QList<Case> cases = {
-      {"twenty characters keep the first 18", QStringLiteral("ABCDEFGHIJKLMNOPQRST"),
+      {"twenty characters keep the first 18",
+       QStringLiteral("ABCDEFGHIJKLMNOPQRST"),
        {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18},
-       QStringLiteral("ABCDEFGHIJKLMNOPQR"), true},
-      {"leading spaces shift the row", QStringLiteral("   ABC"), {4, 5, 6}, QStringLiteral("ABC"),
+       QStringLiteral("ABCDEFGHIJKLMNOPQR"),
        true},
-      {"an inner space is a gap", QStringLiteral("AB CD"), {1, 2, 4, 5}, QStringLiteral("ABCD"),
+      {"leading spaces shift the row",
+       QStringLiteral("   ABC"),
+       {4, 5, 6},
+       QStringLiteral("ABC"),
+       true},
+      {"an inner space is a gap",
+       QStringLiteral("AB CD"),
+       {1, 2, 4, 5},
+       QStringLiteral("ABCD"),
        true},
       {"only spaces show no cell", QStringLiteral("    "), {}, QString(), true},
       {"an empty text shows no cell", QString(), {}, QString(), true},
       {"a row not in use is hidden with its controls", QStringLiteral("0"), {}, QString(), false},
-      {"Vietnamese codes stay one cell each", QStringLiteral("H\u00b5 N\u00e9i"), {1, 2, 4, 5, 6},
-       QStringLiteral("H\u00b5N\u00e9i"), true},
+      {"Vietnamese codes stay one cell each",
+       QStringLiteral("H\u00b5 N\u00e9i"),
+       {1, 2, 4, 5, 6},
+       QStringLiteral("H\u00b5N\u00e9i"),
+       true},
   };
   PuzzleFixture p;
   p.rows = int(cases.size());
@@ -199,7 +210,8 @@ TEST_F(Board, EveryRowLinesUpWithItsLabelAndButtons) {
   EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
   EXPECT_TRUE(f->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(f->testAttribute(Qt::WA_ShowWithoutActivating));
-  const int labelLefts[] = {0, 2940, 2970, 2970, 2970, 2970, 2970, 2970, 2970, 2970, 2850, 2820, 2850};
+  const int labelLefts[] = {0,    2940, 2970, 2970, 2970, 2970, 2970,
+                            2970, 2970, 2970, 2850, 2820, 2850};
   for (int r = 1; r <= 12; ++r) {
     SCOPED_TRACE(r);
     const int top = 1860 + 700 * (r - 1);
@@ -232,10 +244,10 @@ TEST_F(Board, ControlsStackFrontToBack) {
       if (kids[i]->objectName() == name) return i;
     return -1;
   };
-  const QStringList frontToBack = {"Frame3", "Frame2", "o1",       "D1",      "wm1",
-                                   "FlashConrner", "Seclabel", "clock", "chude", "Label10",
-                                   "Label5", "Label4", "Label3", "Cauhoi", "c1",
-                                   "MmFlash", "Flhback", "Image2", "Image1"};
+  const QStringList frontToBack = {"Frame3",       "Frame2",   "o1",     "D1",     "wm1",
+                                   "FlashConrner", "Seclabel", "clock",  "chude",  "Label10",
+                                   "Label5",       "Label4",   "Label3", "Cauhoi", "c1",
+                                   "MmFlash",      "Flhback",  "Image2", "Image1"};
   for (int i = 0; i + 1 < frontToBack.size(); ++i)
     EXPECT_GT(at(frontToBack[i]), at(frontToBack[i + 1]))
         << frontToBack[i].toStdString() << " behind " << frontToBack[i + 1].toStdString();
@@ -308,8 +320,8 @@ TEST_F(Board, StyleTimerFollowsTheSettings) {
     bool running;
     int periodMs;
   };
-  for (const Case& c : {Case{"1", "5", true, 5000}, Case{"0", "5", false, 0},
-                        Case{"1", "600", true, 600000}}) {
+  for (const Case& c :
+       {Case{"1", "5", true, 5000}, Case{"0", "5", false, 0}, Case{"1", "600", true, 600000}}) {
     SCOPED_TRACE(c.interval.toStdString());
     tp.setSetting(8, c.autoStyle);
     tp.setSetting(9, c.interval);

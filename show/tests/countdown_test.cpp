@@ -46,7 +46,7 @@ TEST_F(ClockTest, AutomaticCountRunsFromDropToBellToTheEnd) {
   EXPECT_EQ(twips::left(f->clock()), 10);
   EXPECT_EQ(twips::top(f->clock()), -h);
   EXPECT_EQ(f->timer(3)->interval(), 15);
-  for (int tick = 1; -h + 100 * tick < 0; ++tick) {
+  for (int tick = 1; - h + 100 * tick < 0; ++tick) {
     f->timer3Tick();
     ASSERT_EQ(twips::top(f->clock()), -h + 100 * tick);
     ASSERT_FALSE(numberShown(f));
@@ -82,9 +82,8 @@ TEST_F(ClockTest, AutomaticCountRunsFromDropToBellToTheEnd) {
 }
 
 TEST_F(ClockTest, NoClockWhenTheSettingIsOffOrNotWholeSeconds) {
-  for (const QString& setting :
-       {QStringLiteral("Kh\u00abng d\u00f9ng"), QStringLiteral("2.5"), QStringLiteral("abc"),
-        QString()}) {
+  for (const QString& setting : {QStringLiteral("Kh\u00abng d\u00f9ng"), QStringLiteral("2.5"),
+                                 QStringLiteral("abc"), QString()}) {
     SCOPED_TRACE(setting.toStdString());
     tp.setSetting(6, setting);
     Form1* f = open(simplePuzzle(3));

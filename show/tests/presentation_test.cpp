@@ -79,8 +79,8 @@ TEST_F(Presentation, OnlyExactlyStyle1SelectsTheStrip) {
     QString setting;
     bool strip;
   };
-  for (const Case& c : {Case{"Style1", true}, Case{"style1", false}, Case{"Style2", false},
-                        Case{"", false}}) {
+  for (const Case& c :
+       {Case{"Style1", true}, Case{"style1", false}, Case{"Style2", false}, Case{"", false}}) {
     SCOPED_TRACE(c.setting.toStdString());
     tp.setSetting(7, c.setting);
     Form1* f = open(simplePuzzle(3));
@@ -100,9 +100,9 @@ TEST_F(Presentation, SecondStyleUnrollsThePanelFromTheWidthItHas) {
     Before before;
     int startWidth;
   };
-  for (const Case& c : {Case{"first showing", Before::First, 1575},
-                        Case{"after a close", Before::Closed, 1},
-                        Case{"left open", Before::LeftOpen, 15405}}) {
+  for (const Case& c :
+       {Case{"first showing", Before::First, 1575}, Case{"after a close", Before::Closed, 1},
+        Case{"left open", Before::LeftOpen, 15405}}) {
     SCOPED_TRACE(c.name);
     Form1* f = open(simplePuzzle(3));
     if (c.before != Before::First) {
@@ -145,8 +145,7 @@ TEST_F(Presentation, QuestionsHideWithoutStoppingTheClock) {
   };
   const QList<Case> cases = {
       {"click on the question", "Style1", [](Form1* f) { click(f->cauhoi()); }, false},
-      {"right press on the background", "Style1", [](Form1* f) { rightPress(f->image1()); },
-       false},
+      {"right press on the background", "Style1", [](Form1* f) { rightPress(f->image1()); }, false},
       {"click on the panel text", "Style2", [](Form1* f) { click(f->cauhoi2()); }, true},
       {"click on the panel picture", "Style2", [](Form1* f) { click(f->image5()); }, true},
   };

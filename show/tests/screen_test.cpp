@@ -64,6 +64,8 @@ TEST_F(Screen, BoardCellsShowTheirColoursAndLetters) {
 
   f->rightVerdict(1);
   shot = grab(f);
+  // For a look by eye when a pixel check fails: KELVORA_SHOT=/tmp/board.png.
+  if (const QString keep = qEnvironmentVariable("KELVORA_SHOT"); !keep.isEmpty()) shot.save(keep);
   // The revealed "H" has far more ink than the mask had; the box keeps its colour.
   const int letterInk = countColour(shot, masked, Qt::black);
   EXPECT_GT(letterInk, maskInk * 2);

@@ -57,12 +57,19 @@ TEST_F(Verdicts, SequencesEndInTheirLook) {
     QStringView lastSound;
   };
   const QList<Case> cases = {
-      {"right reveals in normal and key colours", {Right}, false, Look::Normal, false,
+      {"right reveals in normal and key colours",
+       {Right},
+       false,
+       Look::Normal,
+       false,
        u"right.mp3"},
       {"wrong blacks the row out, still masked", {Wrong}, true, Look::Black, true, u"wrong.mp3"},
-      {"wrong then right ends revealed", {Wrong, Right}, false, Look::Normal, false,
-       u"right.mp3"},
-      {"right then wrong blacks out the letters", {Right, Wrong}, false, Look::Black, false,
+      {"wrong then right ends revealed", {Wrong, Right}, false, Look::Normal, false, u"right.mp3"},
+      {"right then wrong blacks out the letters",
+       {Right, Wrong},
+       false,
+       Look::Black,
+       false,
        u"wrong.mp3"},
       {"right twice", {Right, Right}, false, Look::Normal, false, u"right.mp3"},
   };
