@@ -179,6 +179,10 @@ TEST_F(Maker_, OpensAFiveRowPuzzle) {
   EXPECT_EQ(m.cell(3, 3)->textColour(), 0);
   EXPECT_EQ(m.cell(4, 1)->backColour(), kWhite);  // position 0 colours nothing visible
   EXPECT_EQ(m.openFilePath(), tp.puzzleFolder() + "/five.txt");
+  // Using the row-count list turns the single spaces of the unused rows into empty answers.
+  m.chooseRowCount("5");
+  EXPECT_EQ(m.answerBox(6)->codes(), "");
+  EXPECT_EQ(m.answerBox(2)->codes(), "  HUE");
   const auto& request = tp.services.openRequests.last();
   EXPECT_EQ(request.filter, "Text File (*.txt)|*.txt|");
   EXPECT_EQ(request.title, "Phan Mem Tao O Chu - Dalvorin HighSchool");

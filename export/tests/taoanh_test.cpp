@@ -187,6 +187,17 @@ TEST_F(Picture, CaptureHidesTheButtonUntilThePictureIsTaken) {
   EXPECT_EQ(p.picture().size(), QSize(834, 598));
 }
 
+TEST_F(Picture, TheTimerTakesThePictureByItself) {
+  writePuzzle(3);
+  const QString path = tp.folder() + "/timed.jpg";
+  tp.services.queueSave(path);
+  editor().command(5)->click();
+  page().captureButton()->click();
+  QTRY_VERIFY_WITH_TIMEOUT(!tp.program->isLoaded(windows::kSnapshot), 5000);
+  EXPECT_EQ(QImage(path).size(), QSize(834, 598));
+  EXPECT_EQ(tp.services.messageTexts(), QStringList{"Da Luu anh"});
+}
+
 TEST_F(Picture, CancelledDialogWritesNothingAndSaysNothing) {
   writePuzzle(3);
   tp.services.queueSave(std::nullopt);
