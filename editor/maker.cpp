@@ -124,6 +124,8 @@ void Maker::build() {
   combo1_ = new QComboBox(this);
   combo1_->setObjectName(QStringLiteral("Combo1"));
   combo1_->setEditable(true);
+  // A typed count is not added to the list: only the list's own items switch rows.
+  combo1_->setInsertPolicy(QComboBox::NoInsert);
   for (int c = 3; c <= kRows; ++c) combo1_->addItem(QString::number(c));
   combo1_->setCurrentText(QStringLiteral("3"));
   twips::place(combo1_, 1560, 810, 855, 435);

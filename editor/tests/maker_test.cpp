@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -130,6 +131,13 @@ TEST_F(Maker_, LoweringTheRowCountHidesTheCellsOfRowsBeyondIt) {
 
 TEST_F(Maker_, TypedRowCountOutsideTheListOnlyChangesWhatIsSaved) {
   Maker& m = editor();
+  m.show();
+  m.rowCountBox()->lineEdit()->selectAll();
+  QTest::keyClicks(m.rowCountBox()->lineEdit(), "15");
+  QTest::keyClick(m.rowCountBox()->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(m.rowCountBox()->currentText(), "15");
+  EXPECT_EQ(m.rowCountBox()->count(), 10);
+  EXPECT_FALSE(Maker::shown(m.answerBox(4)));
   m.rowCountBox()->setCurrentText("7");
   EXPECT_FALSE(Maker::shown(m.answerBox(4)));
   // A count from a file outside the list: captions up to twelve, no cells, boxes unchanged.
