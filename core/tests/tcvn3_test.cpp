@@ -1,4 +1,5 @@
 #include "core/text/fonts.h"
+#include "core/text/vn_label.h"
 #include "core/text/tcvn3.h"
 #include "core/twips.h"
 
@@ -121,3 +122,22 @@ TEST(Fonts, SerifFaceHasVietnameseLetters) {
 
 }  // namespace
 }  // namespace kc::tcvn3
+
+namespace kc {
+namespace {
+
+TEST(VnLabel, ShowsCodesDecodedAndPaintsItsBackgroundWhenOpaque) {
+  VnLabel label(nullptr, {FontFace::VnTimeH, 12});
+  label.setCodes(QStringLiteral("Më ®Çu"));
+  EXPECT_EQ(label.text(), QStringLiteral("MỞ ĐẦU"));
+  EXPECT_EQ(label.codes(), QStringLiteral("Më ®Çu"));
+  label.resize(40, 20);
+  label.setCodes(QString());
+  label.setOpaque(true, 255);  // red
+  EXPECT_EQ(label.grab().toImage().pixelColor(5, 5), QColor(255, 0, 0));
+  label.setOpaque(false);
+  EXPECT_TRUE(label.testAttribute(Qt::WA_TranslucentBackground));
+}
+
+}  // namespace
+}  // namespace kc

@@ -48,6 +48,8 @@ void VnLabel::setTextColour(std::int32_t value) {
 
 void VnLabel::setOpaque(bool opaque, std::int32_t backColour) {
   setAttribute(Qt::WA_TranslucentBackground, !opaque);
+  // Translucency also switched off the system background; an opaque label needs it back.
+  setAttribute(Qt::WA_NoSystemBackground, !opaque);
   setAutoFillBackground(opaque);
   if (opaque) {
     QPalette p = palette();
