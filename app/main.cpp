@@ -12,9 +12,8 @@
 #include <QDir>
 
 int main(int argc, char** argv) {
-  // Qt's ffmpeg media backend crashes on machines without a sound device; GStreamer copes.
-  // It has to be chosen before the application object exists.
-  if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
+  // The media backend has to be chosen before the application object exists.
+  kc::preparePlayers();
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelvora Crossword"));

@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <iterator>
+
 namespace kc {
 
 namespace {
@@ -21,10 +23,11 @@ void drawCrossword(QPainter& p, QPoint origin, int cell) {
     int shift;
     const char* letters;  // UTF-8, one letter a cell
   };
-  const Row rows[] = {{2, "TRƯỜNG"}, {0, "HỌCSINH"}, {1, "BẢNGĐEN"}, {3, "THẦY"}};
+  // The highlighted column spells "HỌC" (to learn).
+  const Row rows[] = {{2, "THẦY"}, {2, "HỌCSINH"}, {3, "CÔGIÁO"}};
   const int keyColumn = 3;
   p.setFont(serif(cell * 0.45, true));
-  for (int r = 0; r < 4; ++r) {
+  for (int r = 0; r < int(std::size(rows)); ++r) {
     const QString word = QString::fromUtf8(rows[r].letters);
     for (int k = 0; k < word.size(); ++k) {
       const int column = rows[r].shift + k;
@@ -69,7 +72,7 @@ QImage aboutPicture(QSize size) {
   p.drawText(QRect(0, h * 19 / 100, w, h / 10), Qt::AlignHCenter | Qt::AlignVCenter,
              QStringLiteral("Chương trình tạo ô chữ"));
 
-  drawCrossword(p, QPoint(w / 2 - 5 * 34, h * 33 / 100), 34);
+  drawCrossword(p, QPoint(w / 2 - 5 * 34, h * 35 / 100), 34);
 
   p.setPen(QColor(40, 30, 20));
   p.setFont(serif(13));

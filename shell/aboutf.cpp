@@ -4,7 +4,7 @@
 #include "core/window_names.h"
 #include "shell/about_picture.h"
 #include "shell/drag_mover.h"
-#include "shell/picture_button.h"
+#include "shell/picture_label.h"
 
 #include <QCloseEvent>
 

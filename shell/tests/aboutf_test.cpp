@@ -1,6 +1,7 @@
-#include "core/twips.h"
 #include "shell/aboutf.h"
-#include "shell/picture_button.h"
+#include "core/twips.h"
+#include "shell/menu_button.h"
+#include "shell/picture_label.h"
 #include "shell/tests/shell_fixture.h"
 
 #include <QPointer>
@@ -31,9 +32,7 @@ TEST_F(AboutfTest, AboutCommandShowsTheBoxCentredAndHidesTheMenu) {
 TEST_F(AboutfTest, ClosingTheBoxShowsTheMenuAgain) {
   const std::pair<const char*, std::function<void(Aboutf*)>> ways[] = {
       {"close picture",
-       [](Aboutf* a) {
-         QTest::mouseClick(a->closeButton(), Qt::LeftButton, {}, QPoint(10, 10));
-       }},
+       [](Aboutf* a) { QTest::mouseClick(a->closeButton(), Qt::LeftButton, {}, QPoint(10, 10)); }},
       {"window close (Alt+F4)", [](Aboutf* a) { EXPECT_TRUE(a->close()); }},
   };
   Menu* m = menu();

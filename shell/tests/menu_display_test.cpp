@@ -2,7 +2,7 @@
 // xvfb-run with the xcb platform and passes or fails with that run.
 
 #include "shell/drag_mover.h"
-#include "shell/picture_button.h"
+#include "shell/menu_button.h"
 #include "shell/tests/shell_fixture.h"
 
 #include <QGuiApplication>
@@ -27,10 +27,10 @@ bool runUnderXvfb(const char* testName) {
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   child.setProcessEnvironment(env);
   child.setProcessChannelMode(QProcess::MergedChannels);
-  child.start(xvfb, {QStringLiteral("-a"), QStringLiteral("-s"),
-                     QStringLiteral("-screen 0 1280x1024x24"),
-                     QCoreApplication::applicationFilePath(),
-                     QStringLiteral("--gtest_filter=") + QString::fromLatin1(testName)});
+  child.start(xvfb,
+              {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
+               QCoreApplication::applicationFilePath(),
+               QStringLiteral("--gtest_filter=") + QString::fromLatin1(testName)});
   EXPECT_TRUE(child.waitForFinished(180000));
   const QByteArray output = child.readAll();
   EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.constData();
@@ -82,8 +82,8 @@ TEST(MenuOnDisplay, MapsFadesInShowsItsSkinAndCanBeDragged) {
   const QPoint local(400, 230);
   const QPoint global = image1->mapToGlobal(local);
   const QPoint delta(40, 30);
-  QMouseEvent press(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
   QCoreApplication::sendEvent(image1, &press);
   QMouseEvent move(QEvent::MouseMove, local + delta, local + delta, global + delta, Qt::NoButton,
                    Qt::LeftButton, Qt::NoModifier);

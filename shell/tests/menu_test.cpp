@@ -2,7 +2,7 @@
 #include "core/text/fonts.h"
 #include "core/text/vn_label.h"
 #include "shell/drag_mover.h"
-#include "shell/picture_button.h"
+#include "shell/menu_button.h"
 #include "shell/tests/shell_fixture.h"
 
 #include <QCloseEvent>
@@ -108,7 +108,9 @@ TEST_F(MenuTest, OpenRunsTheShowOnlyForARealChoice) {
       {"choice then cancel", {"A", cancel}, {true, false}, {"sentinel", "A"}},
       {"sentinel chosen", {sentinel}, {false}, {"sentinel"}},
       {"two choices", {"A", "B"}, {true, true}, {"sentinel", "A"}},
-      {"choice, sentinel, cancel", {"A", sentinel, cancel}, {true, false, false},
+      {"choice, sentinel, cancel",
+       {"A", sentinel, cancel},
+       {true, false, false},
        {"sentinel", "A", "A"}},
   };
   for (const OpenCase& c : cases) {
@@ -191,8 +193,7 @@ TEST_F(MenuTest, ExitUnloadsTheShowAboutBoxAndSettingsScreen) {
   registerStandIn(windows::kEditor);
   Menu* m = menu();
   completeFadeIn();
-  for (QStringView name : {windows::kShow, windows::kAbout, windows::kSetup})
-    program().show(name);
+  for (QStringView name : {windows::kShow, windows::kAbout, windows::kSetup}) program().show(name);
   m->button(5)->click();
   for (QStringView name : {windows::kShow, windows::kAbout, windows::kSetup})
     EXPECT_FALSE(program().isLoaded(name)) << name.toString().toStdString();
@@ -231,7 +232,8 @@ TEST_F(MenuTest, TakesPicturesAndTitleColoursFromTheSkinNamedInTheSettings) {
   tp.setSetting(3, "Green");
 
   Menu* m = menu();
-  EXPECT_TRUE(tp.services.messages.isEmpty()) << tp.services.messageTexts().join('\n').toStdString();
+  EXPECT_TRUE(tp.services.messages.isEmpty())
+      << tp.services.messageTexts().join('\n').toStdString();
   EXPECT_EQ(m->property("giaodien").toString(), "Green");
   EXPECT_EQ(m->property("Label2").toString(), tp.folder());
   for (int n = 1; n <= 5; ++n) {
@@ -297,7 +299,8 @@ TEST_F(MenuTest, MissingLookFilesAreReportedOnceAndTheMenuStillStarts) {
     SCOPED_TRACE(c.name);
     TempProgram local;
     registerShellWindows(*local.program);
-    for (const QString& f : c.remove) ASSERT_TRUE(QFile::remove(local.folder() + "/" + f)) << f.toStdString();
+    for (const QString& f : c.remove)
+      ASSERT_TRUE(QFile::remove(local.folder() + "/" + f)) << f.toStdString();
     for (const QString& f : c.corrupt) writeFile(local.folder() + "/" + f, "no picture here");
     if (!c.skinSetting.isEmpty()) local.setSetting(3, c.skinSetting);
 
@@ -355,8 +358,8 @@ TEST_F(MenuTest, DraggingTheBackgroundMovesTheWindowButAButtonDoesNot) {
     sendMouse(h.widget, QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton);
     sendMouse(h.widget, QEvent::MouseMove, local + delta, global + delta, Qt::NoButton,
               Qt::LeftButton);
-    sendMouse(h.widget, QEvent::MouseButtonRelease, local + delta, global + delta,
-              Qt::LeftButton, Qt::NoButton);
+    sendMouse(h.widget, QEvent::MouseButtonRelease, local + delta, global + delta, Qt::LeftButton,
+              Qt::NoButton);
     EXPECT_EQ(m->pos(), h.moves ? start + delta : start);
   }
   // Offscreen there is no window-system move, so the window followed the mouse by hand.

@@ -1,11 +1,11 @@
-#include "core/testing/scripted_services.h"
 #include "shell/single_instance.h"
+#include "core/testing/scripted_services.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSysInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QUuid>
 
 #include <gtest/gtest.h>

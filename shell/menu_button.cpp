@@ -1,22 +1,22 @@
-#include "shell/picture_button.h"
+#include "shell/menu_button.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace kc {
 
-PictureButton::PictureButton(QWidget* parent, QString fallbackCaption)
+MenuButton::MenuButton(QWidget* parent, QString fallbackCaption)
     : QAbstractButton(parent), fallback_(std::move(fallbackCaption)) {
   setFocusPolicy(Qt::NoFocus);
   setCursor(Qt::PointingHandCursor);
 }
 
-void PictureButton::setPicture(const QPixmap& picture) {
+void MenuButton::setPicture(const QPixmap& picture) {
   picture_ = picture;
   update();
 }
 
-void PictureButton::paintEvent(QPaintEvent*) {
+void MenuButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   // Pressed buttons sink by a pixel, as the old picture buttons did.
   const QPoint sink = isDown() ? QPoint(1, 1) : QPoint();
@@ -34,30 +34,6 @@ void PictureButton::paintEvent(QPaintEvent*) {
   p.drawRect(rect().adjusted(0, 0, -1, -1));
   p.setPen(QColor(60, 40, 20));
   p.drawText(rect().translated(sink), Qt::AlignCenter, fallback_);
-}
-
-PictureLabel::PictureLabel(QWidget* parent) : QWidget(parent) {
-  setCursor(Qt::PointingHandCursor);
-}
-
-void PictureLabel::setPicture(const QPixmap& picture) {
-  picture_ = picture;
-  update();
-}
-
-void PictureLabel::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.drawPixmap(0, 0, picture_);
-}
-
-void PictureLabel::mousePressEvent(QMouseEvent* e) {
-  pressedInside_ = e->button() == Qt::LeftButton;
-}
-
-void PictureLabel::mouseReleaseEvent(QMouseEvent* e) {
-  const bool click = pressedInside_ && e->button() == Qt::LeftButton && rect().contains(e->pos());
-  pressedInside_ = false;
-  if (click) emit clicked();
 }
 
 }  // namespace kc
