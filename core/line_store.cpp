@@ -27,7 +27,9 @@ const char* kindText(LineStoreErrorKind kind) {
   throw LineStoreError(kind, path);
 }
 
-// Reads the whole file with plain system calls: these files are small and read often.
+// Reads the whole file with plain system calls: these files are small and read often, so the
+// common case is one open, one read and one close. A short read of a regular file means its
+// end; only a file larger than the first buffer needs more reads.
 QByteArray readAll(const QString& path) {
   const QByteArray native = QFile::encodeName(path);
   int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
@@ -36,27 +38,21 @@ QByteArray readAll(const QString& path) {
                                              : LineStoreErrorKind::ReadFailed,
          path);
   }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    fail(LineStoreErrorKind::ReadFailed, path);
-  }
-  QByteArray bytes;
-  bytes.resize(static_cast<qsizetype>(st.st_size));
+  QByteArray bytes(16384, Qt::Uninitialized);
   qsizetype got = 0;
   for (;;) {
-    if (got == bytes.size()) bytes.resize(bytes.size() + 4096);  // the file grew meanwhile
     ssize_t r = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
     if (r < 0) {
       if (errno == EINTR) continue;
       ::close(fd);
-      fail(LineStoreErrorKind::ReadFailed, path);
+      fail(LineStoreErrorKind::ReadFailed, path);  // a folder, a device that refuses, ...
     }
-    if (r == 0) break;
     got += r;
+    if (got < bytes.size()) break;  // a short read of a file is its end
+    bytes.resize(bytes.size() * 2);
   }
   ::close(fd);
-  bytes.resize(got);
+  bytes.truncate(got);
   return bytes;
 }
 
