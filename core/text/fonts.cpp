@@ -7,9 +7,9 @@
 
 namespace kc {
 
-QFont makeFont(const FontSpec& spec) {
+QFont makeFont(const FontSpec& style) {
   QFont f;
-  if (spec.face == FontFace::System) {
+  if (style.face == FontFace::System) {
     f.setFamilies(QStringList() << QStringLiteral("Liberation Sans") << QStringLiteral("Arial")
                                 << QStringLiteral("DejaVu Sans"));
   } else {
@@ -17,10 +17,10 @@ QFont makeFont(const FontSpec& spec) {
                                 << QStringLiteral("Times New Roman") << QStringLiteral("Noto Serif")
                                 << QStringLiteral("DejaVu Serif"));
   }
-  f.setPixelSize(std::max(1, twips::pointsToPixels(spec.points)));
-  f.setBold(spec.bold);
-  f.setItalic(spec.italic);
-  f.setUnderline(spec.underline);
+  f.setPixelSize(std::max(1, twips::pointsToPixels(style.points)));
+  f.setBold(style.bold);
+  f.setItalic(style.italic);
+  f.setUnderline(style.underline);
   return f;
 }
 

@@ -23,7 +23,7 @@ struct FontSpec {
   bool underline = false;
 };
 
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& style);
 
 // Codes as shown in that face: decoded through the TCVN3 table (its capital column for
 // VnTimeH), or as they stand for the system font.

@@ -20,8 +20,8 @@ void VnLabel::setCodes(const QString& codes) {
   setText(displayText(codes_, spec_.face));
 }
 
-void VnLabel::setFontSpec(const FontSpec& spec) {
-  spec_ = spec;
+void VnLabel::setFontSpec(const FontSpec& style) {
+  spec_ = style;
   QLabel::setFont(makeFont(spec_));
   setText(displayText(codes_, spec_.face));
 }

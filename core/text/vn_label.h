@@ -18,7 +18,7 @@ class VnLabel : public QLabel {
   void setCodes(const QString& codes);
 
   const FontSpec& fontSpec() const { return spec_; }
-  void setFontSpec(const FontSpec& spec);
+  void setFontSpec(const FontSpec& style);
   void setBold(bool bold);
   void setUnderline(bool underline);
   bool isBold() const { return spec_.bold; }
