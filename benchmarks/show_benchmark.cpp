@@ -67,17 +67,28 @@ QString writePuzzle(const QTemporaryDir& dir) {
   return path;
 }
 
-// Turns true once the widget has had a paint event.
+// Turns true once the widget has had a paint event, and notes when (on `clock`): the polling
+// loop that waits for it may go on to run later work (decorations loading after the board is
+// painted) before it looks, which is not part of the time to the paint.
 class PaintWatch : public QObject {
  public:
-  explicit PaintWatch(QWidget* w) { w->installEventFilter(this); }
+  PaintWatch(QWidget* w, const QElapsedTimer& clock) : clock_(clock) {
+    w->installEventFilter(this);
+  }
   bool painted = false;
+  double seconds = 0;
 
  protected:
   bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) painted = true;
+    if (e->type() == QEvent::Paint && !painted) {
+      painted = true;
+      seconds = clock_.nsecsElapsed() / 1e9;
+    }
     return false;
   }
+
+ private:
+  const QElapsedTimer& clock_;
 };
 
 bool waitFor(const bool& flag) {
@@ -111,15 +122,18 @@ struct Show {
 
 void BM_BareWindowFirstPaint(benchmark::State& state) {
   for (auto _ : state) {
+    QElapsedTimer clock;
+    clock.start();
     auto w = std::make_unique<QWidget>();
     w->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     w->resize(1027, 768);
-    PaintWatch watch(w.get());
+    PaintWatch watch(w.get(), clock);
     w->show();
     if (!waitFor(watch.painted)) {
       state.SkipWithError("no paint");
       break;
     }
+    state.SetIterationTime(watch.seconds);
     state.PauseTiming();
     w.reset();
     QCoreApplication::processEvents();
@@ -131,17 +145,20 @@ void BM_ShowOpenBoardPainted(benchmark::State& state) {
   QTemporaryDir dir;
   const QString puzzle = writePuzzle(dir);
   for (auto _ : state) {
+    QElapsedTimer clock;
+    clock.start();
     auto show = std::make_unique<Show>(puzzle);
     if (!show->form) {
       state.SkipWithError("the show did not open");
       break;
     }
     // The last row's last letter is among the last things painted.
-    PaintWatch watch(show->form->cell(12, 8));
+    PaintWatch watch(show->form->cell(12, 8), clock);
     if (!waitFor(watch.painted)) {
       state.SkipWithError("the board was not painted");
       break;
     }
+    state.SetIterationTime(watch.seconds);
     state.PauseTiming();
     show.reset();
     QCoreApplication::processEvents();
@@ -149,8 +166,8 @@ void BM_ShowOpenBoardPainted(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_BareWindowFirstPaint)->Unit(benchmark::kMillisecond)->Repetitions(7);
-BENCHMARK(BM_ShowOpenBoardPainted)->Unit(benchmark::kMillisecond)->Repetitions(7);
+BENCHMARK(BM_BareWindowFirstPaint)->Unit(benchmark::kMillisecond)->Repetitions(7)->UseManualTime();
+BENCHMARK(BM_ShowOpenBoardPainted)->Unit(benchmark::kMillisecond)->Repetitions(7)->UseManualTime();
 
 class RatioReporter : public benchmark::ConsoleReporter {
  public:

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace kc {
 
 PictureError::PictureError(const QString& path)
@@ -15,9 +17,29 @@ QPixmap loadPicture(const QString& path) {
   QImageReader reader(path);
   // The content decides: a ".jpg" that is really a PNG still loads, as it did before.
   reader.setDecideFormatFromContent(true);
-  const QImage image = reader.read();
+  QImage image = reader.read();
   if (image.isNull()) throw PictureError(path);
-  return QPixmap::fromImage(image);
+  return QPixmap::fromImage(std::move(image));
+}
+
+QPixmap stretched(const QPixmap& picture, const QSize& size) {
+  if (picture.isNull() || size.isEmpty()) return {};
+  if (picture.size() == size) return picture;
+  // Bilinear filtering is smooth enough up to halving and several times cheaper than the
+  // area-averaging scaler (the show stretches a full-screen background as it opens); pictures
+  // shrunk further need the averaging, or fine lines would break up.
+  if (size.width() * 2 < picture.width() || size.height() * 2 < picture.height())
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QImage out(
+      size, picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  out.fill(Qt::transparent);
+  {
+    QPainter p(&out);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawPixmap(QRect(QPoint(), size), picture);
+  }
+  return QPixmap::fromImage(std::move(out));
 }
 
 PictureBox::PictureBox(QWidget* parent, Fit fit) : QWidget(parent), fit_(fit) {
@@ -33,6 +55,10 @@ void PictureBox::setPicture(const QPixmap& picture) {
   picture_ = picture;
   scaled_ = QPixmap();
   file_.clear();
+  // A stretched picture without transparency covers the whole box: nothing behind it needs
+  // painting first (the show's background lies under every animation update).
+  if (fit_ == Fit::Stretch)
+    setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull() && !picture_.hasAlphaChannel());
   update();
 }
 
@@ -47,9 +73,10 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     p.drawPixmap(0, 0, picture_);
     return;
   }
-  if (scaled_.size() != size())
-    scaled_ = picture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  p.drawPixmap(e->rect(), scaled_, e->rect());
+  if (scaled_.size() != size()) scaled_ = stretched(picture_, size());
+  // Rectangle by rectangle: under animations the region is many small tiles spread over the
+  // whole box, and its bounding rectangle would copy (and blend) the whole box each time.
+  for (const QRect& r : e->region()) p.drawPixmap(r, scaled_, r);
 }
 
 void PictureBox::resizeEvent(QResizeEvent* e) {

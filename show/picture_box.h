@@ -20,6 +20,9 @@ class PictureError : public std::runtime_error {
 // Loads a picture file (JPEG, GIF first frame, BMP, PNG); throws PictureError on failure.
 QPixmap loadPicture(const QString& path);
 
+// The picture stretched to `size`, smoothed (null for a null picture or an empty size).
+QPixmap stretched(const QPixmap& picture, const QSize& size);
+
 class PictureBox : public QWidget {
   Q_OBJECT
  public:

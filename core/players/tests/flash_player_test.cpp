@@ -310,6 +310,144 @@ TEST_F(FlashPlayerTest, TickRepaintsOnlyWhereTheFramesLie) {
       << rec.painted.boundingRect().width();
 }
 
+TEST_F(FlashPlayerTest, TickRepaintsOnlyWhatChanged) {
+  // A full red frame on which only a blue dot moves: the frames cover the whole control, the
+  // change is two small places.
+  const QString moving = dir_.filePath("moving.gif");
+  ASSERT_TRUE(testing::writeGif(moving, 100, 100,
+                                {{kRed, QRect(10, 10, 5, 5), kBlue, 10},
+                                 {kRed, QRect(80, 80, 5, 5), kBlue, 10},
+                                 {kRed, QRect(80, 80, 5, 5), kBlue, 10}}));
+  QWidget parent;
+  parent.resize(200, 200);
+  auto* p = new FlashPlayer(&parent);
+  p->setGeometry(0, 0, 200, 200);
+  p->setMovie(moving);
+  p->setPlaying(false);
+  PaintRecorder rec;
+  p->installEventFilter(&rec);
+  parent.show();
+  ASSERT_TRUE(waitFor([&] { return !p->isLoadPending() && !rec.painted.isEmpty(); }));
+  waitFor([] { return false; }, 100);
+  rec.painted = QRegion();
+
+  p->tick();
+  ASSERT_TRUE(waitFor([&] { return !rec.painted.isEmpty(); }));
+  // Both places of the dot (20..29 and 160..169 at this scale), not the red between them.
+  EXPECT_TRUE(rec.painted.contains(QRect(20, 20, 10, 10)));
+  EXPECT_TRUE(rec.painted.contains(QRect(160, 160, 10, 10)));
+  EXPECT_FALSE(rec.painted.contains(QRect(100, 100, 1, 1)));
+  qint64 area = 0;
+  for (const QRect& r : rec.painted) area += qint64(r.width()) * r.height();
+  EXPECT_LT(area, 200 * 200 / 4);
+
+  // A frame that repeats the one before changes nothing and repaints nothing.
+  waitFor([] { return false; }, 50);
+  rec.painted = QRegion();
+  p->tick();
+  EXPECT_EQ(p->currentFrame(), 2);
+  EXPECT_TRUE(p->changedRegion().isEmpty());
+  waitFor([] { return false; }, 100);
+  EXPECT_TRUE(rec.painted.isEmpty()) << rec.painted.boundingRect().width();
+}
+
+TEST_F(FlashPlayerTest, ChangedRegionHoldsEveryPixelThatChanged) {
+  // Every step of every loop, the wrap to the first frame included: outside the changed region
+  // the new frame's pixels are exactly the old ones (smoothing spreads a change past its own
+  // pixels, so a region cut to the changed pixels alone would leave stale edges on screen).
+  const QString moving = dir_.filePath("moving.gif");
+  ASSERT_TRUE(testing::writeGif(moving, 100, 100,
+                                {{kRed, QRect(10, 10, 5, 5), kBlue, 10},
+                                 {kRed, QRect(47, 47, 3, 3), kGreen, 10},
+                                 {kRed, QRect(80, 80, 5, 5), kBlue, 10}}));
+  struct Case {
+    QString movie;
+    QSize control;
+  };
+  const Case cases[] = {{moving, {200, 200}},
+                        {moving, {130, 70}},
+                        {dots_, {300, 300}},
+                        {colours_, {200, 200}},
+                        {moving, {60, 60}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.movie.toStdString() << " " << c.control.width());
+    FlashPlayer p;
+    p.resize(c.control);
+    p.setMovie(c.movie);
+    QImage before = grab(p);
+    for (int step = 0; step < 2 * p.frameCount(); ++step) {
+      p.tick();
+      const QImage after = grab(p);
+      const QRegion changed = p.changedRegion();
+      int stale = 0;
+      for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+          if (!changed.contains(QPoint(x, y)) && after.pixel(x, y) != before.pixel(x, y)) ++stale;
+      EXPECT_EQ(stale, 0) << "step " << step;
+      before = after;
+    }
+  }
+}
+
+TEST_F(FlashPlayerTest, ShownControlOpensItsMovieRightAfterTheFirstPaint) {
+  QWidget parent;
+  parent.resize(200, 200);
+  auto* p = new FlashPlayer(&parent);
+  p->setGeometry(0, 0, 200, 200);
+  p->setMovie(colours_);
+  // What the window shows in front of the animation (painted after it): it must not wait for
+  // the movie.
+  auto* board = new QWidget(&parent);
+  board->setGeometry(0, 150, 200, 50);
+  struct FirstPaint : QObject {
+    FlashPlayer* player;
+    bool painted = false;
+    bool movieWasPending = false;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint && !painted) {
+        painted = true;
+        movieWasPending = player->isLoadPending();
+      }
+      return false;
+    }
+  } watch;
+  watch.player = p;
+  board->installEventFilter(&watch);
+  EXPECT_TRUE(p->isLoadPending());
+  parent.show();
+
+  ASSERT_TRUE(waitFor([&] { return watch.painted && !p->isLoadPending(); }));
+  EXPECT_TRUE(watch.movieWasPending);
+  // Then it plays: the first frame on screen, the timer running.
+  EXPECT_EQ(p->frameCount(), 3);
+  EXPECT_TRUE(p->isAnimating());
+  EXPECT_EQ(p->decodeCount(), 1);
+  EXPECT_EQ(at(grab(*p), 100, 100), kRed);
+}
+
+TEST_F(FlashPlayerTest, QuestionsOpenAPendingMovieAtOnce) {
+  // Each question about the movie, asked first thing after setMovie, sees it loaded.
+  const std::function<void(FlashPlayer&)> questions[] = {
+      [](FlashPlayer& p) { EXPECT_FALSE(p.isEmpty()); },
+      [](FlashPlayer& p) { EXPECT_EQ(p.frameCount(), 3); },
+      [](FlashPlayer& p) { EXPECT_EQ(p.frameRect(), QRect(0, 50, 200, 100)); },
+      [](FlashPlayer& p) { EXPECT_EQ(p.frameDelay(), 50); },
+      [](FlashPlayer& p) {
+        p.tick();
+        EXPECT_EQ(p.currentFrame(), 1);
+      },
+  };
+  for (size_t i = 0; i < std::size(questions); ++i) {
+    SCOPED_TRACE(i);
+    FlashPlayer p;
+    p.resize(200, 200);
+    p.setMovie(colours_);
+    ASSERT_TRUE(p.isLoadPending());
+    questions[i](p);
+    EXPECT_FALSE(p.isLoadPending());
+  }
+}
+
 TEST_F(FlashPlayerTest, TimerRunsOnlyWhileShownAndPlaying) {
   QWidget parent;
   parent.resize(200, 200);
