@@ -106,6 +106,8 @@ void Maker::build() {
   for (const CommandSpec& c : kCommands) {
     auto* b = new QPushButton(displayText(QString::fromUtf16(c.caption), FontFace::VnTime), this);
     b->setObjectName(QStringLiteral("Command%1").arg(c.n));
+    // Captions stand in for the pictures of buttons the skins do not dress; keep them inside.
+    b->setFont(makeFont(FontSpec{FontFace::VnTime, 9}));
     twips::place(b, c.left, c.top, c.width, c.height);
     b->installEventFilter(this);
     commands_[c.n - 1] = b;
