@@ -65,6 +65,16 @@ Form1::Form1(Program& program) : Window(program, windows::kShow) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   setAttribute(Qt::WA_ShowWithoutActivating);
   setWindowTitle(QStringLiteral("Kelvora Crossword"));
+  // The background is the largest picture of the look: decode it while the controls are built.
+  QStringList early;
+  const Settings s = program.settings();
+  step([&] { early << s.skinFile(data::skin::kBackground); });
+  step([&] {
+    const QString wallpaper = s.selection(data::kWallpaperSelected);
+    if (wallpaper != data::kDefaultWallpaper)
+      early << program.path(data::kWallpaperFolder.toString() + wallpaper);
+  });
+  prefetch_.start(early);
   build();
 }
 
@@ -282,8 +292,8 @@ void Form1::load() {
 void Form1::taoGiaoDien() {
   const Settings s = program().settings();
   step([&] {
-    image5_->load(program().path(data::kQuestionBackgroundFolder.toString() +
-                                 s.selection(data::kQuestionBackgroundSelected)));
+    image5_->loadWhenShown(program().path(data::kQuestionBackgroundFolder.toString() +
+                                          s.selection(data::kQuestionBackgroundSelected)));
     const QSize own = image5_->pictureTwips();
     twips::place(image5_, 0, 0, own.width(), own.height());
   });
@@ -297,8 +307,8 @@ void Form1::taoGiaoDien() {
     for (int r = 1; r <= kRows; ++r) wrong_[r]->setPicture(pic);
   });
   step([&] { exitcmd_->load(s.skinFile(giaodien_, data::skin::kExit)); });
-  step([&] { image1_->load(s.skinFile(giaodien_, data::skin::kBackground)); });
-  step([&] { image2_->load(s.skinFile(giaodien_, data::skin::kStrip)); });
+  step([&] { image1_->load(s.skinFile(giaodien_, data::skin::kBackground), &prefetch_); });
+  step([&] { image2_->loadWhenShown(s.skinFile(giaodien_, data::skin::kStrip)); });
   step([&] {
     twips::place(flhback_, 0, 0, twips::width(this), twips::height(this));
     flhback_->setMovie(program().path(data::kBackgroundFlashFolder.toString() +
@@ -327,7 +337,7 @@ void Form1::taoGiaoDien() {
   step([&] {
     const QString wallpaper = s.selection(data::kWallpaperSelected);
     if (wallpaper != data::kDefaultWallpaper)
-      image1_->load(program().path(data::kWallpaperFolder.toString() + wallpaper));
+      image1_->load(program().path(data::kWallpaperFolder.toString() + wallpaper), &prefetch_);
   });
   step([&] {
     twips::setLeft(chude_, 0);

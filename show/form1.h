@@ -8,6 +8,7 @@
 
 #include "core/program.h"
 #include "show/countdown.h"
+#include "show/picture_box.h"
 
 #include <QString>
 
@@ -179,6 +180,7 @@ class Form1 : public Window {
   FlashPlayer* mmFlash_ = nullptr;
   FlashPlayer* flashCorner_ = nullptr;
   std::unique_ptr<Countdown> countdown_;
+  PicturePrefetch prefetch_;  // the background, decoded while the controls are built
 };
 
 }  // namespace kc

@@ -13,11 +13,43 @@ namespace kc {
 PictureError::PictureError(const QString& path)
     : std::runtime_error("picture cannot be loaded: " + path.toStdString()) {}
 
-QPixmap loadPicture(const QString& path) {
+namespace {
+
+QImage readImage(const QString& path) {
   QImageReader reader(path);
   // The content decides: a ".jpg" that is really a PNG still loads, as it did before.
   reader.setDecideFormatFromContent(true);
-  QImage image = reader.read();
+  return reader.read();
+}
+
+}  // namespace
+
+PicturePrefetch::~PicturePrefetch() {
+  if (work_.valid()) work_.wait();
+}
+
+void PicturePrefetch::start(const QStringList& paths) {
+  if (work_.valid()) work_.wait();
+  ready_.clear();
+  work_ = std::async(std::launch::async, [paths] {
+    QHash<QString, QImage> images;
+    for (const QString& p : paths) images.insert(p, readImage(p));
+    return images;
+  });
+}
+
+std::optional<QImage> PicturePrefetch::take(const QString& path) {
+  if (work_.valid()) ready_ = work_.get();
+  auto it = ready_.find(path);
+  if (it == ready_.end()) return std::nullopt;
+  QImage image = std::move(*it);
+  ready_.erase(it);
+  return image;
+}
+
+QPixmap loadPicture(const QString& path, PicturePrefetch* prefetch) {
+  std::optional<QImage> early = prefetch ? prefetch->take(path) : std::nullopt;
+  QImage image = early ? std::move(*early) : readImage(path);
   if (image.isNull()) throw PictureError(path);
   return QPixmap::fromImage(std::move(image));
 }
@@ -46,12 +78,40 @@ PictureBox::PictureBox(QWidget* parent, Fit fit) : QWidget(parent), fit_(fit) {
   setMouseTracking(true);
 }
 
-void PictureBox::load(const QString& path) {
-  setPicture(loadPicture(path));
+void PictureBox::load(const QString& path, PicturePrefetch* prefetch) {
+  setPicture(loadPicture(path, prefetch));
   file_ = path;
 }
 
+void PictureBox::loadWhenShown(const QString& path) {
+  QImageReader reader(path);
+  reader.setDecideFormatFromContent(true);
+  const QSize size = reader.size();
+  if (!reader.canRead() || !size.isValid() || size.isEmpty()) throw PictureError(path);
+  setPicture(QPixmap());
+  file_ = path;
+  pending_ = path;
+  pendingSize_ = size;
+}
+
+void PictureBox::decodePending() const {
+  if (pending_.isEmpty()) return;
+  const QString path = std::exchange(pending_, QString());
+  // Checked when it was loaded; a file spoilt since then leaves the box empty.
+  try {
+    picture_ = loadPicture(path);
+  } catch (const PictureError&) {
+    picture_ = QPixmap();
+  }
+}
+
+const QPixmap& PictureBox::picture() const {
+  decodePending();
+  return picture_;
+}
+
 void PictureBox::setPicture(const QPixmap& picture) {
+  pending_.clear();
   picture_ = picture;
   scaled_ = QPixmap();
   file_.clear();
@@ -63,10 +123,12 @@ void PictureBox::setPicture(const QPixmap& picture) {
 }
 
 QSize PictureBox::pictureTwips() const {
-  return QSize(twips::fromPixels(picture_.width()), twips::fromPixels(picture_.height()));
+  const QSize px = pending_.isEmpty() ? picture_.size() : pendingSize_;
+  return QSize(twips::fromPixels(px.width()), twips::fromPixels(px.height()));
 }
 
 void PictureBox::paintEvent(QPaintEvent* e) {
+  decodePending();
   if (picture_.isNull()) return;
   QPainter p(this);
   if (fit_ == Fit::OwnSize) {

@@ -14,6 +14,9 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr int kWide = 512, kHigh = 384;
+// Every delivered animation steps at the same pace: the show runs three at once, and frames
+// that fall due together cost one repaint of the window instead of three.
+constexpr int kFrameMs = 120;
 
 QImage blank(int w, int h) {
   QImage image(w, h, QImage::Format_ARGB32);
@@ -54,7 +57,7 @@ Animation sparkles() {
     items.push_back({QPointF(uniform(random, 10, kWide - 10), uniform(random, 10, kHigh - 10)),
                      uniform(random, 5, 13), uniform(random, 0, 1), colours[i % 4]});
   }
-  Animation a{QStringLiteral("Lap lanh.gif"), {}, 110};
+  Animation a{QStringLiteral("Lap lanh.gif"), {}, kFrameMs};
   for (int f = 0; f < kFrames; ++f) {
     QImage frame = blank(kWide, kHigh);
     QPainter p(&frame);
@@ -87,7 +90,7 @@ Animation bubbles() {
     columns.push_back({40 + i * 54 + uniform(random, -12, 12), uniform(random, 7, 16),
                        uniform(random, 0, conveyor.spacing), tints[i % 3]});
   }
-  Animation a{QStringLiteral("Bong bong.gif"), {}, 120};
+  Animation a{QStringLiteral("Bong bong.gif"), {}, kFrameMs};
   for (int f = 0; f < kFrames; ++f) {
     QImage frame = blank(kWide, kHigh);
     QPainter p(&frame);
@@ -134,7 +137,7 @@ Animation falling(const QString& name, unsigned seed, bool petals) {
          uniform(random, 0, conveyor.spacing), uniform(random, 0.6, 1.6),
          petals ? QColor(250, 160 + int(uniform(random, 0, 40)), 190) : confetti[i % 5]});
   }
-  Animation a{name, {}, 120};
+  Animation a{name, {}, kFrameMs};
   for (int f = 0; f < kFrames; ++f) {
     QImage frame = blank(kWide, kHigh);
     QPainter p(&frame);
@@ -191,7 +194,7 @@ Animation flag() {
     p.setBrush(QColor(255, 221, 0));
     p.drawPath(starPath(QPointF(fw / 2.0, fh / 2.0), fh * 0.3, fh * 0.3 * 0.382));
   }
-  Animation a{QStringLiteral("Co do sao vang.gif"), {}, 100};
+  Animation a{QStringLiteral("Co do sao vang.gif"), {}, kFrameMs};
   const double poleX = kW - 250, top = 40;
   for (int f = 0; f < kFrames; ++f) {
     QImage frame = blank(kW, kH);
@@ -238,7 +241,7 @@ Animation balloons() {
                           {{205, 60}, 30, 0.3, QColor(255, 200, 40)},
                           {{260, 90}, 25, 0.6, QColor(60, 150, 240)},
                           {{305, 70}, 22, 0.8, QColor(80, 200, 110)}};
-  Animation a{QStringLiteral("Bong bay.gif"), {}, 110};
+  Animation a{QStringLiteral("Bong bay.gif"), {}, kFrameMs};
   for (int f = 0; f < kFrames; ++f) {
     QImage frame = blank(kW, kH);
     QPainter p(&frame);
