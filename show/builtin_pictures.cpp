@@ -1,5 +1,9 @@
 #include "show/builtin_pictures.h"
 
+#include "core/steps.h"
+#include "core/twips.h"
+#include "show/picture_box.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QtMath>
@@ -40,6 +44,14 @@ QPixmap sidePanel() {
   p.setPen(QColor(60, 40, 20));
   for (int y = 12; y <= 36; y += 6) p.drawLine(3, y, 9, y);
   return pm;
+}
+
+void loadClock(PictureBox* clock, const QString& clockFile) {
+  QPixmap pic;
+  if (!step([&] { pic = loadPicture(clockFile); })) pic = clockFace();
+  clock->setPicture(pic);
+  const QSize own = clock->pictureTwips();
+  twips::place(clock, 10, -own.height(), own.width(), own.height());
 }
 
 }  // namespace kc::builtin

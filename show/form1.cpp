@@ -326,14 +326,7 @@ void Form1::taoGiaoDien() {
   step([&] {
     twips::place(flashCorner_, twips::width(this) - 7000, twips::height(this) - 5000, 7000, 5000);
   });
-  step([&] {
-    QPixmap pic;
-    if (!step([&] { pic = loadPicture(program().path(data::kClockPicture)); }))
-      pic = builtin::clockFace();
-    clock_->setPicture(pic);
-    const QSize own = clock_->pictureTwips();
-    twips::place(clock_, 10, -own.height(), own.width(), own.height());
-  });
+  step([&] { builtin::loadClock(clock_, program().path(data::kClockPicture)); });
   step([&] {
     const QString wallpaper = s.selection(data::kWallpaperSelected);
     if (wallpaper != data::kDefaultWallpaper)

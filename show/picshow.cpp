@@ -117,14 +117,7 @@ void Picshow::load() {
   step([&] {
     if (auto* show = program().window<Form1>(windows::kShow)) path_ = show->path();
   });
-  step([&] {
-    QPixmap pic;
-    if (!step([&] { pic = loadPicture(program().path(data::kClockPicture)); }))
-      pic = builtin::clockFace();
-    clock_->setPicture(pic);
-    const QSize own = clock_->pictureTwips();
-    twips::place(clock_, 10, -own.height(), own.width(), own.height());
-  });
+  step([&] { builtin::loadClock(clock_, program().path(data::kClockPicture)); });
   step([&] { countdown_->start(); });
 }
 
