@@ -4,7 +4,7 @@
 #include "core/window_names.h"
 #include "shell/about_picture.h"
 #include "shell/drag_mover.h"
-#include "shell/picture_label.h"
+#include "core/picture_box.h"
 
 #include <QCloseEvent>
 
@@ -20,17 +20,17 @@ Aboutf::Aboutf(Program& program) : Window(program, windows::kAbout) {
   setWindowTitle(QStringLiteral("Kelvora Crossword 6"));
   setFixedSize(twips::toPixels(kClientWidth), twips::toPixels(kClientHeight));
 
-  image1_ = new PictureLabel(this);
+  image1_ = new PictureBox(this);
   image1_->setObjectName(QStringLiteral("Image1"));
   image1_->setCursor(Qt::ArrowCursor);
   twips::place(image1_, 0, 0, kClientWidth, kClientHeight);
   // The box has no frame: its picture is the handle to move it by.
   drag_ = new DragMover(image1_);
 
-  image2_ = new PictureLabel(this);
+  image2_ = new PictureBox(this);
   image2_->setObjectName(QStringLiteral("Image2"));
   twips::place(image2_, 8685, 15, 300, 315);
-  connect(image2_, &PictureLabel::clicked, this, &Aboutf::closePictureClicked);
+  connect(image2_, &PictureBox::clicked, this, &Aboutf::closePictureClicked);
 }
 
 void Aboutf::load() {

@@ -7,7 +7,7 @@
 namespace kc {
 
 class DragMover;
-class PictureLabel;
+class PictureBox;
 
 class Aboutf : public Window {
   Q_OBJECT
@@ -18,8 +18,8 @@ class Aboutf : public Window {
   // Image2: unload the box and show the menu again.
   void closePictureClicked();
 
-  PictureLabel* picture() const { return image1_; }
-  PictureLabel* closeButton() const { return image2_; }
+  PictureBox* picture() const { return image1_; }
+  PictureBox* closeButton() const { return image2_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -27,8 +27,8 @@ class Aboutf : public Window {
  private:
   void backToMenu();
 
-  PictureLabel* image1_ = nullptr;
-  PictureLabel* image2_ = nullptr;
+  PictureBox* image1_ = nullptr;
+  PictureBox* image2_ = nullptr;
   DragMover* drag_ = nullptr;
   bool leaving_ = false;
 };

@@ -10,7 +10,7 @@
 #include "core/twips.h"
 #include "core/window_names.h"
 #include "shell/drag_mover.h"
-#include "shell/menu_button.h"
+#include "core/picture_box.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -65,7 +65,7 @@ Menu::Menu(Program& program) : Window(program, windows::kMenu) {
                                {2700, 675, "Giới thiệu"},
                                {3360, 675, "Thoát"}};
   for (int i = 0; i < 5; ++i) {
-    auto* b = new MenuButton(this, QString::fromUtf8(commands[i].caption));
+    auto* b = new PictureButton(this, QString::fromUtf8(commands[i].caption));
     b->setObjectName(QStringLiteral("Command%1").arg(i + 1));
     twips::place(b, 0, commands[i].top, 2955, commands[i].height);
     commands_[i] = b;
@@ -134,7 +134,7 @@ QString Menu::path() const { return path_->text(); }
 QString Menu::programFolder() const { return label2_->text(); }
 QString Menu::skin() const { return giaodien_->text(); }
 
-MenuButton* Menu::button(int n) const { return n >= 1 && n <= 5 ? commands_[n - 1] : nullptr; }
+PictureButton* Menu::button(int n) const { return n >= 1 && n <= 5 ? commands_[n - 1] : nullptr; }
 
 void Menu::setAlpha(int alpha) {
   appliedAlpha_ = alpha;

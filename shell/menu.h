@@ -15,7 +15,7 @@
 namespace kc {
 
 class DragMover;
-class MenuButton;
+class PictureButton;
 class VnLabel;
 
 namespace menu {
@@ -64,7 +64,7 @@ class Menu : public Window {
   // repaint the hidden menu with the skin just chosen. Returns what could not be loaded.
   QStringList applySkin(const QString& skin);
 
-  MenuButton* button(int n) const;  // Command1 .. Command5
+  PictureButton* button(int n) const;  // Command1 .. Command5
   VnLabel* titleLabel() const { return title_; }
   VnLabel* productLabel() const { return label_; }
   QLabel* background() const { return image1_; }
@@ -85,7 +85,7 @@ class Menu : public Window {
   QString dialogFileName_;
 
   QLabel* image1_ = nullptr;
-  MenuButton* commands_[5] = {};
+  PictureButton* commands_[5] = {};
   VnLabel* title_ = nullptr;
   VnLabel* label_ = nullptr;
   QLabel* path_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include "core/steps.h"
 #include "core/twips.h"
-#include "show/picture_box.h"
+#include "core/picture_box.h"
 
 #include <QLinearGradient>
 #include <QPainter>

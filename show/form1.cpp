@@ -17,7 +17,7 @@
 #include "show/builtin_pictures.h"
 #include "show/letter_cell.h"
 #include "show/picshow.h"
-#include "show/picture_box.h"
+#include "core/picture_box.h"
 #include "show/presentation.h"
 
 #include <QDateTime>

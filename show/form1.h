@@ -8,7 +8,7 @@
 
 #include "core/program.h"
 #include "show/countdown.h"
-#include "show/picture_box.h"
+#include "core/picture_box.h"
 
 #include <QString>
 

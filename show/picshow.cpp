@@ -9,7 +9,7 @@
 #include "core/window_names.h"
 #include "show/builtin_pictures.h"
 #include "show/form1.h"
-#include "show/picture_box.h"
+#include "core/picture_box.h"
 #include "show/presentation.h"
 
 #include <QTimer>

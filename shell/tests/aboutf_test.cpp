@@ -1,7 +1,6 @@
 #include "shell/aboutf.h"
 #include "core/twips.h"
-#include "shell/menu_button.h"
-#include "shell/picture_label.h"
+#include "core/picture_box.h"
 #include "shell/tests/shell_fixture.h"
 
 #include <QPointer>

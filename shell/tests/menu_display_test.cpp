@@ -2,7 +2,7 @@
 // xvfb-run with the xcb platform and passes or fails with that run.
 
 #include "shell/drag_mover.h"
-#include "shell/menu_button.h"
+#include "core/picture_box.h"
 #include "shell/tests/shell_fixture.h"
 
 #include <QGuiApplication>

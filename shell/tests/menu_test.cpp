@@ -2,7 +2,7 @@
 #include "core/text/fonts.h"
 #include "core/text/vn_label.h"
 #include "shell/drag_mover.h"
-#include "shell/menu_button.h"
+#include "core/picture_box.h"
 #include "shell/tests/shell_fixture.h"
 
 #include <QCloseEvent>

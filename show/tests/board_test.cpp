@@ -6,7 +6,7 @@
 #include "core/twips.h"
 #include "core/window_names.h"
 #include "show/letter_cell.h"
-#include "show/picture_box.h"
+#include "core/picture_box.h"
 #include "show/tests/show_fixture.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "core/players/media_player.h"
 #include "core/text/vn_label.h"
 #include "core/twips.h"
-#include "show/picture_box.h"
+#include "core/picture_box.h"
 #include "show/tests/show_fixture.h"
 
 #include <QSignalSpy>

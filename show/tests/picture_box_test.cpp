@@ -3,7 +3,7 @@
 
 #include "core/testing/temp_program.h"
 #include "core/twips.h"
-#include "show/picture_box.h"
+#include "core/picture_box.h"
 #include "show/tests/show_fixture.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "core/text/vn_label.h"
 #include "core/twips.h"
 #include "show/letter_cell.h"
-#include "show/picture_box.h"
+#include "core/picture_box.h"
 #include "show/tests/show_fixture.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #pragma once
-// Picture controls of the show windows: a picture box (shown at its own size or stretched over
-// the control) and a picture button. Both load by path; a picture that cannot be loaded
+// Picture controls of the windows: a picture box (shown at its own size or stretched over the
+// control) and a picture button. Both load by path; a picture that cannot be loaded
 // throws, so the step-by-step load routines skip that step and keep what was there.
 
 #include <QAbstractButton>
@@ -92,11 +92,14 @@ class PictureBox : public QWidget {
   bool pressedInside_ = false;
 };
 
-// A button that shows a picture centred on a plain background (black unless told).
+// A button that shows a picture centred on a plain background (black unless told). Without a
+// picture it draws a plain button with its fallback caption (Unicode), if it has one, so a
+// window whose skin picture is missing still has usable buttons.
 class PictureButton : public QAbstractButton {
   Q_OBJECT
  public:
-  explicit PictureButton(QWidget* parent = nullptr);
+  explicit PictureButton(QWidget* parent = nullptr, QString fallbackCaption = {});
+  bool hasPicture() const { return !picture_.isNull(); }
   void load(const QString& path);
   void setPicture(const QPixmap& picture);
   const QPixmap& picture() const { return picture_; }
@@ -111,6 +114,7 @@ class PictureButton : public QAbstractButton {
  private:
   QPixmap picture_;
   QString file_;
+  QString fallback_;
   QColor background_ = Qt::black;
 };
 

@@ -1,8 +1,9 @@
-#include "show/picture_box.h"
+#include "core/picture_box.h"
 
 #include "core/twips.h"
 
 #include <QImageReader>
+#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -164,7 +165,8 @@ void PictureBox::mouseMoveEvent(QMouseEvent* e) {
   QWidget::mouseMoveEvent(e);
 }
 
-PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) {
+PictureButton::PictureButton(QWidget* parent, QString fallbackCaption)
+    : QAbstractButton(parent), fallback_(std::move(fallbackCaption)) {
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -188,11 +190,24 @@ void PictureButton::setBackground(const QColor& colour) {
 
 void PictureButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  // Pressed buttons sink by a pixel, as the old picture buttons did.
+  const QPoint sink = isDown() ? QPoint(1, 1) : QPoint();
+  if (picture_.isNull() && !fallback_.isEmpty()) {
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(250, 244, 228));
+    g.setColorAt(1, QColor(214, 196, 160));
+    p.fillRect(rect(), g);
+    p.setPen(QColor(120, 90, 50));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(QColor(60, 40, 20));
+    p.drawText(rect().translated(sink), Qt::AlignCenter, fallback_);
+    return;
+  }
   p.fillRect(rect(), background_);
   if (picture_.isNull()) return;
-  const QPoint at((width() - picture_.width()) / 2 + (isDown() ? 1 : 0),
-                  (height() - picture_.height()) / 2 + (isDown() ? 1 : 0));
-  p.drawPixmap(at, picture_);
+  // Shown at its own size, centred: a skin picture made for the control fills it exactly.
+  const QPoint at((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
+  p.drawPixmap(at + sink, picture_);
 }
 
 }  // namespace kc
